@@ -15,8 +15,11 @@ namespace sequencer {
 // the delay field, so any widgets can show it: the window forwards clicks, keys and timer
 // ticks here and mirrors what the View hears. Operations that read a row too short for
 // its reads throw sequence::RangeError after the partial changes they have made.
+// Rows passed in must exist (std::out_of_range otherwise); relays are 1-16.
 class Sequencer {
 public:
+    // The state after the window's creation. Neither sends nor tells the view anything:
+    // the window reads the starting state back once it is built.
     Sequencer(board::CommandSink& sink, View& view);
 
     // --- state ---
@@ -61,8 +64,9 @@ public:
     void Edit1Change();
     // The selection action on the current row.
     void StringGrid1Click();
-    // The selection action's loading of row into the editing state, without sending and
-    // without making it current. Used at start-up.
+    // The selection action's loading of row into the editing state, without sending. A
+    // row other than the current one becomes current first (without the selection action),
+    // since the delay field's rewrite goes into the current row. Used at start-up.
     void LoadEditingState(std::size_t row);
 
     // --- list commands ---
@@ -81,16 +85,19 @@ public:
     void SecondsTick(); // Timer2Timer
 
 private:
-    // see the .cpp
+    // Moves the current row and tells the view; no selection action. Returns whether the
+    // index changed.
+    bool MoveCurrentRow(std::size_t row);
     void SelectionAction(bool send);
     void ListReset();
-    void SetCountdown(long value);
+    void ShowCountdown();
     void SetCountdownText(std::string text);
     void SetSecondsText(std::string text);
     void SetTimers(bool step, bool seconds);
     void SetPatternField();
     void SetRelay(int relay, bool on);
     long DelayFieldForCountdown() const;
+    void SendPattern();
 
     board::CommandSink& sink_;
     View& view_;
