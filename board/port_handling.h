@@ -70,6 +70,7 @@ public:
 
 private:
     void SetStatus(bool found);
+    void PortFailed();
 
     SerialSystem& system_;
     std::unique_ptr<SerialPort> port_;
