@@ -20,8 +20,11 @@ QVariant StepListModel::data(const QModelIndex& index, int role) const {
         return {};
     }
     switch (role) {
-    case Qt::DisplayRole:
-        return QString::fromStdString(sequencer_.rowText(static_cast<std::size_t>(index.row())));
+    case Qt::DisplayRole: {
+        // Rows hold a file's bytes as they were; show each byte as one character.
+        const std::string& text = sequencer_.rowText(static_cast<std::size_t>(index.row()));
+        return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+    }
     case Qt::SizeHintRole:
         return kCellSize;
     default:

@@ -1,6 +1,8 @@
 #include "ui/tform1.h"
 
 #include "board/board_command.h"
+#include "sequence/sequence_file.h"
+#include "sequencer/sequence_store.h"
 #include "ui/step_grid.h"
 #include "ui/step_list_model.h"
 
@@ -13,6 +15,8 @@
 #include <QTimer>
 
 #include <exception>
+#include <optional>
+#include <utility>
 
 namespace ui {
 
@@ -250,11 +254,37 @@ void TForm1::New1Click() {
 }
 
 void TForm1::Open1Click() {
-    Guarded([] {});
+    Guarded([this] {
+        const std::optional<QString> chosen = dialogs_.AskOpenFileName(lastOpenName_);
+        if (!chosen) {
+            return;
+        }
+        lastOpenName_ = *chosen;
+        // The whole file is read before the list changes, so a failed open costs nothing.
+        sequencer::LoadedSequence loaded = sequencer::LoadSequence(*chosen);
+        if (loaded.problem) {
+            dialogs_.ShowFileProblem(QStringLiteral("Open"), loaded.problem->message);
+            return;
+        }
+        setWindowTitle(*chosen);
+        sequencer_.ReplaceSteps(std::move(loaded.steps));
+    });
 }
 
 void TForm1::Save1Click() {
-    Guarded([] {});
+    Guarded([this] {
+        const std::optional<QString> chosen = dialogs_.AskSaveFileName(QStringLiteral("New"));
+        if (!chosen) {
+            return;
+        }
+        const QString path =
+            QString::fromStdString(sequence::SequenceFilePath(chosen->toStdString()));
+        if (const auto problem = sequencer::SaveSequence(path, sequencer_.steps().rows())) {
+            dialogs_.ShowFileProblem(QStringLiteral("Save"), problem->message);
+            return;
+        }
+        setWindowTitle(*chosen);
+    });
 }
 
 void TForm1::Close1Click() {

@@ -124,6 +124,7 @@ private:
     std::vector<board::SelectorEntry> entries_;
     bool built_ = false;
     bool showingError_ = false;
+    QString lastOpenName_; // the open dialog starts with the name chosen last time
 
     // The controls, named as the user-visible design names them.
     std::array<QLabel*, 16> lamps_{};             // Image3..Image18, by relay

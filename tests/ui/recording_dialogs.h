@@ -6,6 +6,8 @@
 #include <QStringList>
 
 #include <functional>
+#include <optional>
+#include <utility>
 
 namespace ui::testing {
 
@@ -21,11 +23,22 @@ public:
     void ShowFileProblem(const QString& title, const QString& message) override {
         fileProblems.append(title + ": " + message);
     }
-    std::optional<QString> AskSaveFileName(const QString&) override { return std::nullopt; }
-    std::optional<QString> AskOpenFileName(const QString&) override { return std::nullopt; }
+    std::optional<QString> AskSaveFileName(const QString& initialName) override {
+        saveAsked.append(initialName);
+        return std::exchange(saveAnswer, std::nullopt);
+    }
+    std::optional<QString> AskOpenFileName(const QString& initialName) override {
+        openAsked.append(initialName);
+        return std::exchange(openAnswer, std::nullopt);
+    }
 
     QStringList errors;
     QStringList fileProblems;
+    // What the next file dialog answers (nothing: cancelled), and what each one started with.
+    std::optional<QString> saveAnswer;
+    std::optional<QString> openAnswer;
+    QStringList saveAsked;
+    QStringList openAsked;
     // Runs inside ShowError, as events do while a real error box is open.
     std::function<void()> whileErrorShown;
 };
