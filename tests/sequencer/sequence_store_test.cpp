@@ -1,6 +1,7 @@
 #include "sequencer/sequence_store.h"
 
 #include "sequence/sequence_file.h"
+#include "support/file_bytes.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,17 +20,8 @@ using sequencer::SaveSequence;
 const std::vector<std::string> kSteps{"1000000000000001 -    7    ", "0101010101010101 -   25    ",
                                       "1111111111111111 - 9999    "};
 
-QByteArray ReadAll(const QString& path) {
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
-    return file.readAll();
-}
-
-void WriteAll(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    ASSERT_EQ(file.write(bytes), bytes.size());
-}
+using testsupport::ReadAll;
+using testsupport::WriteAll;
 
 class SequenceStoreTest : public testing::Test {
 protected:

@@ -1,6 +1,8 @@
 // File > Save and File > Open: the bytes on disk, the caption, and lists that survive failures.
 #include "window_fixture.h"
 
+#include "support/file_bytes.h"
+
 #include <QAction>
 #include <QDir>
 #include <QFile>
@@ -14,17 +16,8 @@ const std::string kA = "1000000000000001 -    7    ";
 const std::string kB = "0101010101010101 -   25    ";
 const std::string kC = "0010000000000000 -    2    ";
 
-QByteArray ReadAll(const QString& path) {
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
-    return file.readAll();
-}
-
-void WriteAll(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    ASSERT_EQ(file.write(bytes), bytes.size());
-}
+using testsupport::ReadAll;
+using testsupport::WriteAll;
 
 class FileMenuTest : public WindowTest {
 protected:
