@@ -39,6 +39,13 @@ PortError ToPortError(QSerialPort::SerialPortError error) {
 QtSerialPort::QtSerialPort(std::string path) : path_(std::move(path)) {
     QObject::connect(&port_, &QSerialPort::errorOccurred, &port_,
                      [this](QSerialPort::SerialPortError error) { ErrorOccurred(error); });
+    // Nothing but the scan reads; whatever else the board says is dropped, so it cannot pile
+    // up in memory over a long session.
+    QObject::connect(&port_, &QSerialPort::readyRead, &port_, [this] {
+        if (!reading_) {
+            port_.readAll();
+        }
+    });
 }
 
 QtSerialPort::~QtSerialPort() {
@@ -96,6 +103,7 @@ void QtSerialPort::SendByte(std::uint8_t byte) {
 
 std::size_t QtSerialPort::Read(std::span<std::uint8_t> buffer, std::chrono::milliseconds total) {
     std::size_t got = 0;
+    reading_ = true;
     const QDeadlineTimer deadline(total.count(), Qt::PreciseTimer);
     while (IsOpen() && got < buffer.size()) {
         const qint64 n = port_.read(reinterpret_cast<char*>(buffer.data() + got),
@@ -109,12 +117,19 @@ std::size_t QtSerialPort::Read(std::span<std::uint8_t> buffer, std::chrono::mill
             break;
         }
     }
+    reading_ = false;
     return got;
 }
 
 void QtSerialPort::Close() {
-    if (port_.isOpen() && !failing_ && port_.bytesToWrite() > 0) {
-        port_.waitForBytesWritten(kCloseWriteMs);
+    // Where the system takes one write at a time (Windows), a command may still be on its way
+    // here: let all of it out, within a bound, so the board never gets half a command.
+    const QDeadlineTimer deadline(kCloseWriteMs, Qt::PreciseTimer);
+    while (port_.isOpen() && !failing_ && port_.bytesToWrite() > 0) {
+        const qint64 remaining = deadline.remainingTime();
+        if (remaining <= 0 || !port_.waitForBytesWritten(static_cast<int>(remaining))) {
+            break;
+        }
     }
     CloseNow();
 }

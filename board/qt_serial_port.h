@@ -32,6 +32,7 @@ private:
     std::function<void()> failureHandler_;
     bool failing_ = false; // a failure was seen; the close is on its way
     bool closing_ = false; // errors from the close itself are no news
+    bool reading_ = false; // inside Read: incoming bytes are wanted
     unsigned session_ = 0; // bumped on every open and close, so a late failure is dropped
 };
 

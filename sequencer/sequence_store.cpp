@@ -3,11 +3,15 @@
 #include "sequence/sequence_file.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace sequencer {
 
 namespace {
+// Over twenty times the largest show anyone has asked for (100,000 steps, 3 MB).
+constexpr qint64 kMaxFileBytes = 64 * 1024 * 1024;
+
 FileProblem Problem(const QString& what, const QString& path, const QString& reason) {
     return {QStringLiteral("%1 \"%2\": %3").arg(what, path, reason)};
 }
@@ -35,6 +39,19 @@ std::optional<FileProblem> SaveSequence(const QString& path,
 
 LoadedSequence LoadSequence(const QString& path) {
     const QString what = QStringLiteral("Could not open");
+    // A pipe or a device would block the window or never end; a show is a plain file of a
+    // few megabytes at most.
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile()) {
+        return {{}, Problem(what, path, QStringLiteral("it is not a plain file"))};
+    }
+    if (info.size() > kMaxFileBytes) {
+        return {{},
+                Problem(what, path,
+                        QStringLiteral("it is too large for a sequence (%1 bytes, at most %2)")
+                            .arg(info.size())
+                            .arg(kMaxFileBytes))};
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         return {{}, Problem(what, path, file.errorString())};

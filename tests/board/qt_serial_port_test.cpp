@@ -158,6 +158,19 @@ TEST_F(QtPortTest, ReadReturnsWhatArrivesWithinTheTimeUpToTheBufferSize) {
     EXPECT_EQ(port->Read(buffer, 100ms), 14u);
 }
 
+TEST_F(QtPortTest, WhatTheBoardSaysOutsideAReadIsDropped) {
+    board.AnswerQueryWith(std::vector<std::uint8_t>(30, 'r'));
+    const auto port = Port();
+    ASSERT_TRUE(port->Open().ok());
+    for (const std::uint8_t byte : board::kQueryCommand) {
+        port->SendByte(byte);
+    }
+    QTest::qWait(200); // the answer arrives while the event loop runs, as in the window
+    std::array<std::uint8_t, 50> buffer{};
+    EXPECT_EQ(port->Read(buffer, 50ms), 0u) << "nothing kept from outside a read";
+    EXPECT_TRUE(port->IsOpen());
+}
+
 class QtPortHandlingTest : public QtPortTest {
 protected:
     QtPortHandlingTest() {

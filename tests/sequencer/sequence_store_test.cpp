@@ -10,7 +10,11 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+
+#ifdef __unix__
 #include <sys/resource.h>
+#include <sys/stat.h>
+#endif
 
 namespace {
 
@@ -55,6 +59,7 @@ TEST_F(SequenceStoreTest, SaveIntoAFolderThatCannotHoldTheFileFailsAndSaysWhy) {
     EXPECT_EQ(ReadAll(Path("plain-file")), "not a folder");
 }
 
+#ifdef __unix__
 // A write that fails part-way, as on a full disk: the file-size limit stops it.
 class FileSizeLimit {
 public:
@@ -93,6 +98,8 @@ TEST_F(SequenceStoreTest, AFailedWriteLeavesTheOldFileByteForByte) {
     EXPECT_EQ(Entries(), QStringList{"show.txt"});
 }
 
+#endif
+
 TEST_F(SequenceStoreTest, OpeningWhatCannotBeReadSaysWhy) {
     const QString missing = Path("missing.txt");
     const auto loaded = LoadSequence(missing);
@@ -103,5 +110,28 @@ TEST_F(SequenceStoreTest, OpeningWhatCannotBeReadSaysWhy) {
     QDir(dir_.path()).mkdir("folder");
     EXPECT_TRUE(LoadSequence(Path("folder")).problem.has_value());
 }
+
+TEST_F(SequenceStoreTest, OversizedFilesAreRefusedBeforeReading) {
+    QFile big(Path("big.txt"));
+    ASSERT_TRUE(big.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(big.resize(65 * 1024 * 1024)); // sparse: costs no disk
+    big.close();
+    const auto loaded = LoadSequence(Path("big.txt"));
+    ASSERT_TRUE(loaded.problem.has_value());
+    EXPECT_TRUE(loaded.problem->message.contains("too large"))
+        << loaded.problem->message.toStdString();
+}
+
+#ifdef __unix__
+TEST_F(SequenceStoreTest, PipesAndDevicesAreRefusedWithoutBlocking) {
+    const QString fifo = Path("fifo");
+    ASSERT_EQ(mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
+    for (const QString& path : {fifo, QStringLiteral("/dev/zero")}) {
+        const auto loaded = LoadSequence(path);
+        ASSERT_TRUE(loaded.problem.has_value()) << path.toStdString();
+        EXPECT_TRUE(loaded.problem->message.contains("not a plain file"));
+    }
+}
+#endif
 
 } // namespace
