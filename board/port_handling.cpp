@@ -20,6 +20,11 @@ void SendBytes(SerialPort& port, const BoardCommand& command) {
     }
 }
 
+// Only systems without COM names have a list to ask for.
+std::vector<std::string> ListedPorts(SerialSystem& system) {
+    return system.Naming() == PortNaming::System ? system.ListPorts() : std::vector<std::string>{};
+}
+
 } // namespace
 
 PortHandling::PortHandling(SerialSystem& system) : system_(system) {}
@@ -27,9 +32,8 @@ PortHandling::PortHandling(SerialSystem& system) : system_(system) {}
 PortHandling::~PortHandling() = default;
 
 std::vector<SelectorEntry> PortHandling::ScanPorts() {
-    const PortNaming naming = system_.Naming();
-    const std::vector<PortChoice> candidates = ScanCandidates(
-        naming, naming == PortNaming::System ? system_.ListPorts() : std::vector<std::string>{});
+    const std::vector<PortChoice> candidates =
+        ScanCandidates(system_.Naming(), ListedPorts(system_));
     std::vector<SelectorEntry> entries;
     unsigned found = 0;
     for (const PortChoice& candidate : candidates) {
@@ -50,9 +54,7 @@ std::vector<SelectorEntry> PortHandling::ScanPorts() {
 }
 
 void PortHandling::OpenStartupPort() {
-    const PortNaming naming = system_.Naming();
-    const std::optional<PortChoice> port = StartupPort(
-        naming, naming == PortNaming::System ? system_.ListPorts() : std::vector<std::string>{});
+    const std::optional<PortChoice> port = StartupPort(system_.Naming(), ListedPorts(system_));
     if (!port) {
         port_.reset();
         SetStatus(false);

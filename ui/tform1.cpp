@@ -105,8 +105,8 @@ void TForm1::FormCreate() {
     if (!entries_.empty()) {
         ComboBox1->setCurrentIndex(0);
     }
+    // Panel1 follows through the status handler.
     portHandling_.OpenStartupPort();
-    ShowStatus(portHandling_.status());
 }
 
 void TForm1::FormClose() {
